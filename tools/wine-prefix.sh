@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix for one test run: a fresh prefix in $WINEPREFIX whose shell hands
+# .VBS files and http(s) addresses to the launch recorder, so that no generated script ever
+# reaches Wine's WMI and no browser starts.
+# Usage: wine-prefix.sh <path of launch_recorder.exe>   (after sourcing wine-env.sh)
+set -euo pipefail
+recorder=$1
+wine=${VELMORA_WINE:?source tools/wine-env.sh first}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+"$wine" wineboot -i >/dev/null 2>&1 || true
+win_recorder=$("$wine" winepath -w "$recorder" 2>/dev/null)
+command="\"$win_recorder\" \"%1\""
+add() { "$wine" reg add "$@" /f >/dev/null; }
+add 'HKCR\.vbs' /ve /d VBSFile
+add 'HKCR\VBSFile\shell' /ve /d open
+for key in VBSFile http https; do
+  add "HKCR\\$key\\shell\\open\\command" /ve /d "$command"
+done
+add 'HKCR\http' /v 'URL Protocol' /d ''
+add 'HKCR\https' /v 'URL Protocol' /d ''
