@@ -44,7 +44,8 @@ ReadResult ReadFileBytes(const Text& directory, const Text& name, std::string* b
 
 bool WriteFileBytes(const Text& directory, const Text& name, std::string_view bytes) {
   const std::string path = PathOf(directory, name);
-  const int fd = path.empty() ? -1 : open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int fd =
+      path.empty() ? -1 : open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   bool ok = true;
   while (ok && !bytes.empty()) {

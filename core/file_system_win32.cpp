@@ -81,7 +81,8 @@ void DeleteFileQuietly(const Text& directory, const Text& name) {
 bool LaunchFile(const Text& directory, const Text& name) {
   const std::wstring path = ProgramPathW(directory, name);
   if (path.empty()) return false;
-  const HINSTANCE result = ShellExecuteW(nullptr, nullptr, path.c_str(), nullptr, L"", SW_SHOWNORMAL);
+  const HINSTANCE result =
+      ShellExecuteW(nullptr, nullptr, path.c_str(), nullptr, L"", SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

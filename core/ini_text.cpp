@@ -145,7 +145,8 @@ Text IniGetValue(std::string_view file, std::string_view section, std::string_vi
   const Place place = Locate(file, lines, section, key);
   if (!place.key_line) return {};
   const Line& line = lines[*place.key_line];
-  const std::string_view value = DropQuotes(EntryOf(file.substr(line.begin, line.end - line.begin)).value);
+  const std::string_view value =
+      DropQuotes(EntryOf(file.substr(line.begin, line.end - line.begin)).value);
   return Text(value.substr(0, kMaxValueBytes));
 }
 

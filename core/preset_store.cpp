@@ -9,11 +9,13 @@ namespace {
 // The keys of the five settings, in order. The mask's key reads "子掩网码", not the label's
 // "子网掩码": files written by earlier versions use it.
 const char* const kKeys[kSettingCount] = {
-    "IP\xb5\xd8\xd6\xb7",                  // IP地址
-    "\xd7\xd3\xd1\xda\xcd\xf8\xc2\xeb",    // 子掩网码
-    "\xc4\xac\xc8\xcf\xcd\xf8\xb9\xd8",    // 默认网关
-    "\xca\xd7\xd1\xa1" "DNS",              // 首选DNS
-    "\xb1\xb8\xd3\xc3" "DNS",              // 备用DNS
+    "IP\xb5\xd8\xd6\xb7",                // IP地址
+    "\xd7\xd3\xd1\xda\xcd\xf8\xc2\xeb",  // 子掩网码
+    "\xc4\xac\xc8\xcf\xcd\xf8\xb9\xd8",  // 默认网关
+    "\xca\xd7\xd1\xa1"
+    "DNS",  // 首选DNS
+    "\xb1\xb8\xd3\xc3"
+    "DNS",  // 备用DNS
 };
 
 }  // namespace

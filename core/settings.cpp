@@ -14,18 +14,34 @@ struct Preset {
 
 // Both built-in entries set the address ending in .133, unlike the box's initial .33.
 const Preset kPresets[kPresetCount] = {
-    {"google", PresetKind::kBuiltIn,
-     {"192.168.1.133", "255.255.255.0", "192.168.1.1", "8.8.8.8", "8.8.4.4"}, nullptr,
+    {"google",
+     PresetKind::kBuiltIn,
+     {"192.168.1.133", "255.255.255.0", "192.168.1.1", "8.8.8.8", "8.8.4.4"},
+     nullptr,
      SaveState::kDisabled},
-    {"\xba\xfe\xb1\xb1" /* 湖北 */, PresetKind::kBuiltIn,
-     {"192.168.1.133", "255.255.255.0", "192.168.1.1", "202.103.24.68", "202.103.0.68"}, nullptr,
+    {"\xba\xfe\xb1\xb1" /* 湖北 */,
+     PresetKind::kBuiltIn,
+     {"192.168.1.133", "255.255.255.0", "192.168.1.1", "202.103.24.68", "202.103.0.68"},
+     nullptr,
      SaveState::kDisabled},
-    {"\xd7\xd4\xb6\xa8\xd2\xe5" "1" /* 自定义1 */, PresetKind::kCustomSlot, {}, "1",
+    {"\xd7\xd4\xb6\xa8\xd2\xe5"
+     "1" /* 自定义1 */,
+     PresetKind::kCustomSlot,
+     {},
+     "1",
      SaveState::kEnabled},
-    {"\xd7\xd4\xb6\xa8\xd2\xe5" "2" /* 自定义2 */, PresetKind::kCustomSlot, {}, "2",
+    {"\xd7\xd4\xb6\xa8\xd2\xe5"
+     "2" /* 自定义2 */,
+     PresetKind::kCustomSlot,
+     {},
+     "2",
      SaveState::kEnabled},
-    {"\xc9\xea\xc7\xeb\xcc\xed\xbc\xd3\xb5\xb1\xb5\xd8" "DNS" /* 申请添加当地DNS */,
-     PresetKind::kHelpLink, {}, nullptr, SaveState::kUnchanged},
+    {"\xc9\xea\xc7\xeb\xcc\xed\xbc\xd3\xb5\xb1\xb5\xd8"
+     "DNS" /* 申请添加当地DNS */,
+     PresetKind::kHelpLink,
+     {},
+     nullptr,
+     SaveState::kUnchanged},
 };
 
 const Preset* Find(int index) {

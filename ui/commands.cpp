@@ -77,7 +77,8 @@ void PresetChosen(CommandSeams& seams) {
       return;
   }
   const SaveState save = SaveStateAfter(index);
-  if (save != SaveState::kUnchanged) seams.window.Enable(Control::kSave, save == SaveState::kEnabled);
+  if (save != SaveState::kUnchanged)
+    seams.window.Enable(Control::kSave, save == SaveState::kEnabled);
 }
 
 void Apply(CommandSeams& seams) {

@@ -7,10 +7,14 @@
 namespace velmora {
 
 enum class Control {
-  kEdit1, kEdit2, kEdit3, kEdit4, kEdit5,  // the five settings, in order
-  kCombo,                                  // the preset list
-  kApply,                                  // "设置网络设置"
-  kSave,                                   // "保存自定义配置"
+  kEdit1,
+  kEdit2,
+  kEdit3,
+  kEdit4,
+  kEdit5,  // the five settings, in order
+  kCombo,  // the preset list
+  kApply,  // "设置网络设置"
+  kSave,   // "保存自定义配置"
 };
 
 // Message-box icons, as MessageBox flags.

@@ -13,7 +13,7 @@ TEST(Codepage, GbkAndWideConvertBothWays) {
   const Case cases[] = {
       {"", L""},
       {"DNS", L"DNS"},
-      {"\xba\xfe\xb1\xb1", L"\u6e56\u5317"},                                  // 湖北
+      {"\xba\xfe\xb1\xb1", L"\u6e56\u5317"},                          // 湖北
       {"IP\xb5\xd8\xd6\xb7(I)\xa3\xba", L"IP\u5730\u5740(I)\uff1a"},  // IP地址(I)：
   };
   for (const Case& c : cases) {

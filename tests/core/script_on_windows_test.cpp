@@ -49,7 +49,8 @@ std::string RunUnderFakeWmi(const Text& script_body) {
   const Text name = "\\under_fake_wmi.vbs";
   dir.Write(name, Fixture("fake_wmi.vbs") + "\r\n" + script_body + "\r\nWScript.Echo \"END\"\r\n");
   std::string output;
-  EXPECT_TRUE(RunAndCapture(L"cscript.exe //nologo \"" + dir.PathOf(name).wstring() + L"\"", &output));
+  EXPECT_TRUE(
+      RunAndCapture(L"cscript.exe //nologo \"" + dir.PathOf(name).wstring() + L"\"", &output));
   std::string lines;
   for (char c : output) {
     if (c != '\r') lines += c;

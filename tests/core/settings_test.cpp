@@ -75,7 +75,11 @@ TEST(IsSafeForScript, RejectsQuotesAndControlCharactersInAnyValue) {
       {"line feed", "1.1\n", false},
       {"carriage return", "\r", false},
       {"tab", "1\t2", false},
-      {"NUL", std::string("1\0" "2", 3), false},
+      {"NUL",
+       std::string("1\0"
+                   "2",
+                   3),
+       false},
       {"unit separator", "\x1f", false},
   };
   for (const Case& c : cases) {

@@ -65,7 +65,8 @@ TEST_F(Program, ApplyWritesTheScriptHandsItToTheShellAndSaysSo) {
   program_.ClickAt(kApply.left, kApply.top);
   ExpectMessage(program_.NextMessage(), "成功！", "修改成功！请查看本地连接", MB_ICONINFORMATION);
   EXPECT_EQ(dir_.Read(Gbk(kScript)), Fixture("script_initial_values.vbs"));
-  EXPECT_EQ(launches_.WaitFor(1), std::vector<std::string>{Utf8(dir_.PathOf(Gbk(kScript)).wstring())});
+  EXPECT_EQ(launches_.WaitFor(1),
+            std::vector<std::string>{Utf8(dir_.PathOf(Gbk(kScript)).wstring())});
 }
 
 TEST_F(Program, ApplyWithoutPreferredDnsSaysSoAndOpensTheHelpPage) {
@@ -90,7 +91,8 @@ TEST_F(Program, ApplyReportsAScriptThatCannotBeWritten) {
   dir_.MakeDirectory(Gbk(kScript));
   Type(3, "8.8.8.8");
   program_.ClickAt(kApply.left, kApply.top);
-  ExpectMessage(program_.NextMessage(), "错误！", "修改失败！无法写入或运行网络设置脚本", MB_ICONSTOP);
+  ExpectMessage(program_.NextMessage(), "错误！", "修改失败！无法写入或运行网络设置脚本",
+                MB_ICONSTOP);
   EXPECT_TRUE(launches_.WaitFor(1, 1000).empty());
 }
 
@@ -143,8 +145,8 @@ TEST_F(Program, VersionLabelMenuOpensThePagesAndExitsRemovingTheScript) {
     program_.ChooseMenuItem(item);
     program_.Settle();
   }
-  EXPECT_EQ(launches_.WaitFor(3), (std::vector<std::string>{
-                                      Utf8(dir_.PathOf(Gbk(kScript)).wstring()),
+  EXPECT_EQ(launches_.WaitFor(3),
+            (std::vector<std::string>{Utf8(dir_.PathOf(Gbk(kScript)).wstring()),
                                       kForum + "/thread-12519-1-1.html",
                                       kForum + "/thread-9282-1-1.html"}));
 

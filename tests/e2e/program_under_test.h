@@ -13,9 +13,9 @@ namespace velmora::test {
 
 // A message box the program showed.
 struct SeenMessage {
-  std::string title;  // GBK
-  std::string text;   // GBK
-  unsigned icon;      // MessageBox flag of the icon shown: 16 stop, 64 information, 0 other
+  std::string title;     // GBK
+  std::string text;      // GBK
+  unsigned icon;         // MessageBox flag of the icon shown: 16 stop, 64 information, 0 other
   bool window_disabled;  // the main window was disabled while it showed (task-modal)
 };
 

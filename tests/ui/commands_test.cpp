@@ -135,7 +135,8 @@ TEST_F(Commands, ChoosingAnEntryFillsTheBoxesAndSetsSave) {
   const Case cases[] = {
       {-1, initial, {}},
       {0, {"192.168.1.133", "255.255.255.0", "192.168.1.1", "8.8.8.8", "8.8.4.4"}, {kSaveOff}},
-      {1, {"192.168.1.133", "255.255.255.0", "192.168.1.1", "202.103.24.68", "202.103.0.68"},
+      {1,
+       {"192.168.1.133", "255.255.255.0", "192.168.1.1", "202.103.24.68", "202.103.0.68"},
        {kSaveOff}},
       {2, {"10.0.0.7", "", "", "", "1.0.0.1"}, {kSaveOn}},
       {3, {"", "", "", "", ""}, {kSaveOn}},  // nothing stored: every box emptied
@@ -175,9 +176,9 @@ TEST_F(Commands, ApplyWritesLaunchesAndThenReportsSuccess) {
     events_.clear();
     Apply(seams_);
     EXPECT_EQ(files_.files[kScriptFileName], BuildScript(c.boxes)) << c.name;
-    EXPECT_EQ(events_, (Events{kScriptWrite, kScriptLaunch,
-                               Message("成功！", "修改成功！请查看本地连接",
-                                       MessageIcon::kInformation)}))
+    EXPECT_EQ(events_,
+              (Events{kScriptWrite, kScriptLaunch,
+                      Message("成功！", "修改成功！请查看本地连接", MessageIcon::kInformation)}))
         << c.name;
   }
 }
