@@ -15,7 +15,8 @@ Out Convert(const char* to, const char* from, const In& in, const Out& replaceme
   Out out;
   if (in.empty()) return out;
   iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return out;
+  // iconv_open fails with (iconv_t)-1.
+  if (cd == reinterpret_cast<iconv_t>(-1)) return out;  // NOLINT(performance-no-int-to-ptr)
   const char* src = reinterpret_cast<const char*>(in.data());
   size_t src_left = in.size() * sizeof(in[0]);
   std::string buffer(src_left * 4 + 16, '\0');
