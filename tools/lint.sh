@@ -8,8 +8,12 @@ mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 echo "== clang-format (${#sources[@]} files)"
 clang-format --dry-run --Werror "${sources[@]}"
 
-mapfile -t portable < <(git ls-files 'core/*.cpp' 'ui/*.cpp' | grep -v '_win32\.cpp$' | grep -v '^ui/')
-mapfile -t windows < <(git ls-files 'core/*_win32.cpp' 'ui/*.cpp')
+# Each build's own sources of core/ and ui/, from its compile database.
+sources_of() {
+  sed -n 's#^ *"file": *"\('"$PWD"'/\(core\|ui\)/[^/]*\.cpp\)".*#\1#p' "build/$1/compile_commands.json" | sort -u
+}
+mapfile -t portable < <(sources_of native)
+mapfile -t windows < <(comm -13 <(sources_of native) <(sources_of win32))
 echo "== clang-tidy (${#portable[@]} portable, ${#windows[@]} Windows files)"
 clang-tidy -p build/native --quiet "${portable[@]}" 2>/dev/null
 # The mingw build's own C++ library headers, for clang acting as the cross compiler.
