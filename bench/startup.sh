@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# How small and quick the program is, beside a bare Win32 window built with the same
+# toolchain and flags (bench/bare_window.cpp):
+#  - under Wine, on an Xvfb display and in a Wine prefix of the benchmark's own, the median
+#    time from starting the process to its main window being visible, and from an Esc key
+#    press to the process's end, for both programs in turn, and the ratio of the medians;
+#  - the shipped 32-bit exe: its size once stripped, its PE machine and subsystem version
+#    and the DLLs it imports.
+# Builds what it measures in build/bench (the presets' toolchains and build type). Not part
+# of the tests: run it on request.
+# Usage: bench/startup.sh [runs of each program, default 11, at least 10]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+runs=${1:-11}
+if [ "$runs" -lt 10 ]; then echo "startup: at least 10 runs" >&2; exit 2; fi
+source tools/wine-env.sh
+
+bench=$root/build/bench
+arch=$velmora_run_preset  # what this host's Wine runs: win32, or win64 where 32-bit cannot run
+title='Velmora\u672c\u5730\u7f51\u7edc\u8bbe\u7f6eV1.3'  # Velmora本地网络设置V1.3
+bare_title='Velmora bare window'
+max_startup_ratio=1.10
+max_bytes=$((256 * 1024))
+# DLLs that every Windows since XP has.
+xp_dlls='kernel32 user32 gdi32 comctl32 comdlg32 shell32 shlwapi advapi32 ole32 oleaut32
+         uxtheme msvcrt ntdll version winmm imm32 ws2_32 wsock32 rpcrt4 winspool.drv'
+# Calls of those DLLs that came after XP (a runtime linked in may reach for them).
+after_xp_calls='GetTickCount64 InitializeCriticalSectionEx InitializeSRWLock AcquireSRWLockExclusive
+                AcquireSRWLockShared ReleaseSRWLockExclusive ReleaseSRWLockShared
+                InitializeConditionVariable SleepConditionVariableCS SleepConditionVariableSRW
+                WakeConditionVariable WakeAllConditionVariable InitOnceExecuteOnce FlsAlloc
+                FlsFree FlsGetValue FlsSetValue GetFinalPathNameByHandleW CreateSymbolicLinkW
+                GetLocaleInfoEx LCMapStringEx CompareStringEx GetSystemTimePreciseAsFileTime'
+
+toolchain() { [ "$1" = win32 ] && echo "$root/cmake/mingw-i686.cmake" || echo "$root/cmake/mingw-x86_64.cmake"; }
+
+configure() {  # <build dir> <win32|win64> <source dir> [cmake options]
+  local dir=$1 target_arch=$2 source=$3
+  shift 3
+  [ -f "$dir/CMakeCache.txt" ] ||
+    cmake -S "$source" -B "$dir" --toolchain "$(toolchain "$target_arch")" \
+      -DCMAKE_BUILD_TYPE=MinSizeRel "$@" >/dev/null
+}
+
+# Builds the program in build/bench/<arch>; false when there is no program target yet.
+build_program() {
+  local dir=$bench/$1
+  configure "$dir" "$1" "$root" -DVELMORA_TESTS=OFF
+  local targets
+  targets=$(cmake --build "$dir" --target help)
+  grep -qw velmora <<<"$targets" || return 1
+  cmake --build "$dir" --target velmora -j "$(nproc)" >/dev/null
+}
+
+echo "== building the bare window, the timer and the program (mingw-w64, MinSizeRel)"
+for a in win32 "$arch"; do
+  configure "$bench/tools-$a" "$a" "$root/bench"
+  cmake --build "$bench/tools-$a" -j "$(nproc)" >/dev/null
+done
+have_program=1
+for a in win32 "$arch"; do build_program "$a" || have_program=0; done
+if [ $have_program = 0 ]; then
+  echo "startup: no program target (ui/velmora.exe) yet: measuring the bare window alone"
+fi
+
+work=$(mktemp -d)
+xvfb_pid=
+prefix=$bench/prefix-$arch
+cleanup() {
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The display: Xvfb picks a free number and writes it to the file.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+export WINEPREFIX=$prefix
+
+# The prefix, made once: the shell hands scripts and pages to the recorder (nothing can
+# reach WMI), and windows are left unmanaged: with no window manager on Xvfb, Wine would
+# otherwise wait 2 s for one whenever a window is hidden.
+mkdir -p "$WINEPREFIX"
+wineserver -p >/dev/null 2>&1
+if [ ! -f "$WINEPREFIX/.velmora-bench" ]; then
+  echo "== making the Wine prefix $WINEPREFIX"
+  bash tools/wine-prefix.sh "$bench/tools-$arch/launch_recorder.exe" </dev/null >/dev/null 2>&1
+  "$VELMORA_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  touch "$WINEPREFIX/.velmora-bench"
+fi
+
+# Both programs start from copies side by side in one directory.
+cp "$bench/tools-$arch/bare_window.exe" "$work/"
+targets=("$("$VELMORA_WINE" winepath -w "$work/bare_window.exe" 2>/dev/null)" "$bare_title")
+if [ $have_program = 1 ]; then
+  cp "$bench/$arch/ui/velmora.exe" "$work/"
+  targets+=("$("$VELMORA_WINE" winepath -w "$work/velmora.exe" 2>/dev/null)" "$title")
+fi
+
+echo "== start-up and close under Wine ($arch build, $runs runs each, taken in turn)"
+if [ "$arch" != win32 ]; then
+  echo "   this host runs no 32-bit programs: the timings are of the 64-bit builds of the same sources"
+fi
+"$VELMORA_WINE" "$bench/tools-$arch/launch_timer.exe" "$runs" "${targets[@]}" | tr -d '\r' |
+  tee "$work/timings"
+failed=0
+if [ $have_program = 1 ]; then
+  ratio=$(awk '$1 == "median" && $2 == "velmora.exe" { gsub(/[()x]/, "", $6); print $6 }' \
+            "$work/timings")
+  if [ -z "$ratio" ]; then
+    verdict=UNKNOWN; failed=1
+  elif awk -v r="$ratio" -v max="$max_startup_ratio" 'BEGIN { exit !(r > max) }'; then
+    verdict=OVER; failed=1
+  else
+    verdict=ok
+  fi
+  echo "start-up ratio, program / bare window: $ratio (at most $max_startup_ratio: $verdict)"
+fi
+
+echo "== the shipped 32-bit exe"
+for exe in "$bench/win32/ui/velmora.exe" "$bench/tools-win32/bare_window.exe"; do
+  [ -f "$exe" ] || continue
+  name=$(basename "$exe")
+  stripped=$work/stripped-$name
+  i686-w64-mingw32-strip -o "$stripped" "$exe"
+  bytes=$(stat -c %s "$stripped")
+  headers=$(LC_ALL=C i686-w64-mingw32-objdump -p "$stripped")
+  machine=$(LC_ALL=C i686-w64-mingw32-objdump -f "$stripped" | sed -n 's/^architecture: *\([^,]*\).*/\1/p')
+  subsystem=$(awk '$1 == "MajorSubsystemVersion" { major = $2 } $1 == "MinorSubsystemVersion" { minor = $2 }
+                   $1 == "Subsystem" { $1 = ""; $2 = ""; kind = $0; sub(/^ +/, " ", kind) }
+                   END { printf "%s.%s%s", major, minor, kind }' <<<"$headers")
+  dlls=$(sed -n 's/^\s*DLL Name: *//p' <<<"$headers" | sort -fu | tr '\n' ' ')
+  echo "$name: $bytes bytes stripped ($((bytes / 1024)) KiB), machine $machine, subsystem $subsystem"
+  echo "  imports: $dlls"
+  [ "$name" = velmora.exe ] || continue
+  if [ "$bytes" -gt $max_bytes ]; then echo "  size: OVER 256 KiB"; failed=1; else echo "  size: ok (at most 256 KiB)"; fi
+  for dll in $dlls; do
+    base=${dll,,}
+    if ! grep -qw -- "${base%.dll}" <<<"$xp_dlls"; then
+      echo "  import: $dll is not on every Windows since XP"; failed=1
+    fi
+  done
+  for call in $after_xp_calls; do
+    if grep -qw -- "$call" <<<"$headers"; then echo "  import: $call is newer than XP"; failed=1; fi
+  done
+  if [ $failed = 0 ]; then echo "  imports: ok (DLLs and calls of Windows XP)"; fi
+done
+exit $failed
