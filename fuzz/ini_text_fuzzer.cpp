@@ -15,6 +15,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -190,9 +191,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(SaveSlot(slot, values, profile));
 
   FUZZ_CHECK(IniGetValue(profile.file(), read_section, read_key).size() <= kMaxValueBytes);
-  bool line_feed = false;
-  for (const Text& value : values)
-    line_feed = line_feed || Trim(value).find('\n') != std::string_view::npos;
+  const bool line_feed = std::any_of(values.begin(), values.end(), [](const Text& value) {
+    return Trim(value).find('\n') != std::string_view::npos;
+  });
   if (line_feed) return 0;
   const Settings loaded = LoadSlot(slot, profile);
   for (int i = 0; i < kSettingCount; ++i) FUZZ_CHECK(loaded[i] == ReadBackOf(values[i]));
