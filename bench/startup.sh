@@ -35,12 +35,12 @@ after_xp_calls='GetTickCount64 InitializeCriticalSectionEx InitializeSRWLock Acq
 
 toolchain() { [ "$1" = win32 ] && echo "$root/cmake/mingw-i686.cmake" || echo "$root/cmake/mingw-x86_64.cmake"; }
 
+# Configures every time, so that targets added since the last run are there.
 configure() {  # <build dir> <win32|win64> <source dir> [cmake options]
   local dir=$1 target_arch=$2 source=$3
   shift 3
-  [ -f "$dir/CMakeCache.txt" ] ||
-    cmake -S "$source" -B "$dir" --toolchain "$(toolchain "$target_arch")" \
-      -DCMAKE_BUILD_TYPE=MinSizeRel "$@" >/dev/null
+  cmake -S "$source" -B "$dir" --toolchain "$(toolchain "$target_arch")" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel "$@" >/dev/null
 }
 
 # Builds the program in build/bench/<arch>; false when there is no program target yet.
