@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstring>
 #include <utility>
 
 #include "core/file_system_win32.h"
@@ -42,10 +43,12 @@ WindowsProfileFile::WindowsProfileFile(Text file_name, Text directory)
 Text WindowsProfileFile::Read(const Text& section, const Text& key) {
   const std::string path = AnsiPath(ProgramPathW(directory_, file_name_));
   if (path.empty()) return {};
-  char buffer[kMaxValueBytes + 1];
+  // Where the cut would split a double-byte character, the call leaves that last byte
+  // unwritten but still counts it: the text ends at the terminator, not at the count.
+  char buffer[kMaxValueBytes + 1] = {};
   const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer,
                                                 sizeof buffer, path.c_str());
-  return Text(buffer, length);
+  return Text(buffer, strnlen(buffer, length));
 }
 
 bool WindowsProfileFile::Write(const Text& section, const Text& key, const Text& value) {
