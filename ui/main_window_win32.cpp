@@ -190,6 +190,7 @@ void MainWindow::OnLButtonDown(HWND hwnd, BOOL, int x, int y, UINT) {
   if (PtInRect(&label, POINT{x, y})) ShowPopupMenu(hwnd);
 }
 
+// A list entry was chosen, and the combo box is done with its notification.
 void MainWindow::OnPresetChosen(HWND) { PresetChosen(seams_); }
 
 // About to go: the script file goes first, then the message loop ends.

@@ -2,6 +2,7 @@
 // mouse input, down to the files and the launches they cause.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -183,11 +184,14 @@ TEST_P(KeptOpenTest, EscDoesNotCloseTheWindow) {
   SetFocus(target);
   BYTE keys[256];
   GetKeyboardState(keys);
-  if (GetParam().modifier) keys[GetParam().modifier] = 0x80;
-  SetKeyboardState(keys);
+  BYTE held[256];
+  std::copy(keys, keys + 256, held);
+  if (GetParam().modifier) held[GetParam().modifier] = 0x80;
+  SetKeyboardState(held);
   PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
   EXPECT_FALSE(PumpUntil([this] { return Closed(); }, 300));
   EXPECT_TRUE(IsWindow(Window()));
+  SetKeyboardState(keys);
 }
 
 const EscCase kKeptOpenCases[] = {
@@ -197,6 +201,35 @@ const EscCase kKeptOpenCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(ByKey, KeptOpenTest, ::testing::ValuesIn(kKeptOpenCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Enter keeps the focus where it is and runs nothing; Tab walks the controls.
+struct FocusCase {
+  const char* name;
+  WPARAM key;
+  int from_id;
+  int to_id;
+};
+
+class FocusKeyTest : public MainWindowEventsTest,
+                     public ::testing::WithParamInterface<FocusCase> {};
+
+TEST_P(FocusKeyTest, MovesTheFocusAsTheTableSays) {
+  SetFocus(Item(GetParam().from_id));
+  PostMessageW(Item(GetParam().from_id), WM_KEYDOWN, GetParam().key, 0x00010001);
+  Pump();
+  EXPECT_EQ(GetFocus(), Item(GetParam().to_id));
+  EXPECT_TRUE(IsWindow(Window()));
+  EXPECT_EQ(Boxes(), InitialSettings());
+}
+
+const FocusCase kFocusCases[] = {
+    {"EnterStays", VK_RETURN, kEdit1Id, kEdit1Id},
+    {"TabToTheNextBox", VK_TAB, kEdit1Id, kEdit2Id},
+    {"TabFromTheLastBoxToApply", VK_TAB, kEdit5Id, kApplyId},
+};
+
+INSTANTIATE_TEST_SUITE_P(ByKey, FocusKeyTest, ::testing::ValuesIn(kFocusCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
