@@ -17,21 +17,10 @@ if [ "$runs" -lt 10 ]; then echo "startup: at least 10 runs" >&2; exit 2; fi
 source tools/wine-env.sh
 
 bench=$root/build/bench
-arch=$velmora_run_preset  # what this host's Wine runs: win32, or win64 where 32-bit cannot run
+arch=${velmora_run_preset%-tests}  # what this host's Wine runs: win32, or win64 where 32-bit cannot run
 title='Velmora\u672c\u5730\u7f51\u7edc\u8bbe\u7f6eV1.3'  # Velmora本地网络设置V1.3
 bare_title='Velmora bare window'
 max_startup_ratio=1.10
-max_bytes=$((256 * 1024))
-# DLLs that every Windows since XP has.
-xp_dlls='kernel32 user32 gdi32 comctl32 comdlg32 shell32 shlwapi advapi32 ole32 oleaut32
-         uxtheme msvcrt ntdll version winmm imm32 ws2_32 wsock32 rpcrt4 winspool.drv'
-# Calls of those DLLs that came after XP (a runtime linked in may reach for them).
-after_xp_calls='GetTickCount64 InitializeCriticalSectionEx InitializeSRWLock AcquireSRWLockExclusive
-                AcquireSRWLockShared ReleaseSRWLockExclusive ReleaseSRWLockShared
-                InitializeConditionVariable SleepConditionVariableCS SleepConditionVariableSRW
-                WakeConditionVariable WakeAllConditionVariable InitOnceExecuteOnce FlsAlloc
-                FlsFree FlsGetValue FlsSetValue GetFinalPathNameByHandleW CreateSymbolicLinkW
-                GetLocaleInfoEx LCMapStringEx CompareStringEx GetSystemTimePreciseAsFileTime'
 
 toolchain() { [ "$1" = win32 ] && echo "$root/cmake/mingw-i686.cmake" || echo "$root/cmake/mingw-x86_64.cmake"; }
 
@@ -121,32 +110,9 @@ if [ $have_program = 1 ]; then
   echo "start-up ratio, program / bare window: $ratio (at most $max_startup_ratio: $verdict)"
 fi
 
-echo "== the shipped 32-bit exe"
-for exe in "$bench/win32/ui/velmora.exe" "$bench/tools-win32/bare_window.exe"; do
-  [ -f "$exe" ] || continue
-  name=$(basename "$exe")
-  stripped=$work/stripped-$name
-  i686-w64-mingw32-strip -o "$stripped" "$exe"
-  bytes=$(stat -c %s "$stripped")
-  headers=$(LC_ALL=C i686-w64-mingw32-objdump -p "$stripped")
-  machine=$(LC_ALL=C i686-w64-mingw32-objdump -f "$stripped" | sed -n 's/^architecture: *\([^,]*\).*/\1/p')
-  subsystem=$(awk '$1 == "MajorSubsystemVersion" { major = $2 } $1 == "MinorSubsystemVersion" { minor = $2 }
-                   $1 == "Subsystem" { $1 = ""; $2 = ""; kind = $0; sub(/^ +/, " ", kind) }
-                   END { printf "%s.%s%s", major, minor, kind }' <<<"$headers")
-  dlls=$(sed -n 's/^\s*DLL Name: *//p' <<<"$headers" | sort -fu | tr '\n' ' ')
-  echo "$name: $bytes bytes stripped ($((bytes / 1024)) KiB), machine $machine, subsystem $subsystem"
-  echo "  imports: $dlls"
-  [ "$name" = velmora.exe ] || continue
-  if [ "$bytes" -gt $max_bytes ]; then echo "  size: OVER 256 KiB"; failed=1; else echo "  size: ok (at most 256 KiB)"; fi
-  for dll in $dlls; do
-    base=${dll,,}
-    if ! grep -qw -- "${base%.dll}" <<<"$xp_dlls"; then
-      echo "  import: $dll is not on every Windows since XP"; failed=1
-    fi
-  done
-  for call in $after_xp_calls; do
-    if grep -qw -- "$call" <<<"$headers"; then echo "  import: $call is newer than XP"; failed=1; fi
-  done
-  if [ $failed = 0 ]; then echo "  imports: ok (DLLs and calls of Windows XP)"; fi
-done
+echo "== the shipped 32-bit exe, beside the bare window"
+if [ -f "$bench/win32/ui/velmora.exe" ]; then
+  bash tools/check-exe.sh "$bench/win32/ui/velmora.exe" || failed=1
+fi
+bash tools/check-exe.sh "$bench/tools-win32/bare_window.exe" || true
 exit $failed

@@ -1,8 +1,8 @@
-# Shared part of the mingw-w64 cross builds. The posix thread model is needed by
-# GoogleTest (std::mutex); everything is linked statically, so no extra DLL is needed.
+# Shared part of the mingw-w64 cross builds; the including file sets mingw_triple and
+# mingw_threads. Everything is linked statically, so no extra DLL is needed.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_C_COMPILER ${mingw_triple}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${mingw_triple}-g++-posix)
+set(CMAKE_C_COMPILER ${mingw_triple}-gcc-${mingw_threads})
+set(CMAKE_CXX_COMPILER ${mingw_triple}-g++-${mingw_threads})
 set(CMAKE_RC_COMPILER ${mingw_triple}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${mingw_triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -17,7 +17,7 @@ mapfile -t windows < <(comm -13 <(sources_of native) <(sources_of win32))
 echo "== clang-tidy (${#portable[@]} portable, ${#windows[@]} Windows files)"
 clang-tidy -p build/native --quiet "${portable[@]}" 2>/dev/null
 # The mingw build's own C++ library headers, for clang acting as the cross compiler.
-cxx=/usr/lib/gcc/i686-w64-mingw32/12-posix/include/c++
+cxx=/usr/lib/gcc/i686-w64-mingw32/12-win32/include/c++
 clang-tidy -p build/win32 --quiet --extra-arg=--target=i686-w64-mingw32 \
   --extra-arg=-isystem"$cxx" --extra-arg=-isystem"$cxx/i686-w64-mingw32" \
   --extra-arg=-isystem"$cxx/backward" "${windows[@]}" 2>/dev/null

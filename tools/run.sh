@@ -11,12 +11,15 @@ source tools/wine-env.sh
 
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$(nproc)"
-if [ "$velmora_run_preset" != win32 ]; then
+# The run preset brings the launch recorder along.
+cmake --preset "$velmora_run_preset" >/dev/null
+cmake --build --preset "$velmora_run_preset" -j "$(nproc)"
+if [ "$velmora_run_preset" = win32-tests ]; then
+  program=$root/build/win32/ui/velmora.exe
+else
   echo "run: this host runs no 32-bit programs; starting the 64-bit build of the same sources"
-  cmake --preset "$velmora_run_preset" >/dev/null
-  cmake --build --preset "$velmora_run_preset" -j "$(nproc)"
+  program=$root/build/$velmora_run_preset/ui/velmora.exe
 fi
-program=$root/build/$velmora_run_preset/ui/velmora.exe
 
 export WINEPREFIX=${VELMORA_WINEPREFIX:-$HOME/.cache/velmora-wine}
 export LANG=zh_CN.UTF-8

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64
-          xvfb xdotool fonts-wqy-zenhei imagemagick locales
+          xvfb x11-utils xdotool fonts-wqy-zenhei imagemagick locales
           clang clang-format clang-tidy libclang-rt-14-dev)
 locales=(zh_CN.UTF-8 en_US.UTF-8)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both presets and runs every test: natively, then the
-# Windows build under Wine (zh_CN, then en_US) on an Xvfb display of its own.
+# Installs what is missing, builds everything and runs every test: natively (with lint and
+# a bounded fuzzing run), the shipped exe's size and imports, then the Windows tests under
+# Wine (zh_CN, then en_US) on an Xvfb display of its own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -12,14 +13,23 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j "$(nproc)"
 ctest --preset native
 
-echo "== Windows build (the shipped 32-bit program)"
+echo "== the shipped 32-bit program"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$(nproc)"
-if [ "$velmora_run_preset" != win32 ]; then
-  echo "== this host runs no 32-bit programs: Windows tests as a 64-bit build under wine64"
-  cmake --preset "$velmora_run_preset" >/dev/null
-  cmake --build --preset "$velmora_run_preset" -j "$(nproc)"
+bash tools/check-exe.sh build/win32/ui/velmora.exe
+
+echo "== lint"
+bash tools/lint.sh
+
+echo "== fuzzing"
+bash tools/fuzz.sh
+
+echo "== Windows build with the tests ($velmora_run_preset)"
+if [ "$velmora_run_preset" != win32-tests ]; then
+  echo "this host runs no 32-bit programs: the Windows tests run as a 64-bit build under wine64"
 fi
+cmake --preset "$velmora_run_preset" >/dev/null
+cmake --build --preset "$velmora_run_preset" -j "$(nproc)"
 
 work=$(mktemp -d)
 xvfb_pid=

@@ -4,7 +4,7 @@
 # same sources are built for 64-bit Windows and run under the 64-bit Wine instead.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
   export VELMORA_WINE=/usr/lib/wine/wine WINEARCH=win32
-  velmora_run_preset=win32
+  velmora_run_preset=win32-tests
 else
   export VELMORA_WINE=/usr/lib/wine/wine64 WINELOADER=/usr/lib/wine/wine64 WINEARCH=win64
   velmora_run_preset=win64

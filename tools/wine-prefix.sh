@@ -16,5 +16,8 @@ add 'HKCR\VBSFile\shell' /ve /d open
 for key in VBSFile http https; do
   add "HKCR\\$key\\shell\\open\\command" /ve /d "$command"
 done
+# Without a window manager Wine waits for one on every hide or close of a captioned window;
+# unmanaged windows are closed at once.
+add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
 add 'HKCR\http' /v 'URL Protocol' /d ''
 add 'HKCR\https' /v 'URL Protocol' /d ''
