@@ -63,24 +63,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The display: Xvfb picks a free number and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+source tools/xvfb.sh
+start_xvfb "$work"
 export WINEPREFIX=$prefix
 
-# The prefix, made once: the shell hands scripts and pages to the recorder (nothing can
-# reach WMI), and windows are left unmanaged: with no window manager on Xvfb, Wine would
-# otherwise wait 2 s for one whenever a window is hidden.
-mkdir -p "$WINEPREFIX"
-wineserver -p >/dev/null 2>&1
+# The prefix, made once, as the tests make theirs: the shell hands scripts and pages to the
+# recorder (nothing can reach WMI), and windows are left unmanaged.
 if [ ! -f "$WINEPREFIX/.velmora-bench" ]; then
   echo "== making the Wine prefix $WINEPREFIX"
   bash tools/wine-prefix.sh "$bench/tools-$arch/launch_recorder.exe" </dev/null >/dev/null 2>&1
-  "$VELMORA_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   touch "$WINEPREFIX/.velmora-bench"
 fi
+keep_wineserver
 
 # Both programs start from copies side by side in one directory.
 cp "$bench/tools-$arch/bare_window.exe" "$work/"

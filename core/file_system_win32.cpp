@@ -1,9 +1,9 @@
 #include <windows.h>
-#include <shellapi.h>
 
 #include "core/codepage.h"
 #include "core/file_system.h"
 #include "core/file_system_win32.h"
+#include "core/shell_win32.h"
 
 namespace velmora {
 
@@ -81,9 +81,7 @@ void DeleteFileQuietly(const Text& directory, const Text& name) {
 bool LaunchFile(const Text& directory, const Text& name) {
   const std::wstring path = ProgramPathW(directory, name);
   if (path.empty()) return false;
-  const HINSTANCE result =
-      ShellExecuteW(nullptr, nullptr, path.c_str(), nullptr, L"", SW_SHOWNORMAL);
-  return reinterpret_cast<INT_PTR>(result) > 32;
+  return ShellOpen(nullptr, path.c_str(), L"");
 }
 
 }  // namespace velmora

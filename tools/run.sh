@@ -32,10 +32,8 @@ cleanup() {
 if [ -z "${DISPLAY:-}" ]; then
   work=$(mktemp -d)
   trap 'cleanup; rm -rf "$work"' EXIT
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$work/display")"
+  source tools/xvfb.sh
+  start_xvfb "$work"
 fi
 
 # The prefix, once: the recorder is copied into it so that it does not depend on this tree.

@@ -40,23 +40,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Our own display: Xvfb picks a free number and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+source tools/xvfb.sh
+start_xvfb "$work"
 export WINEPREFIX=$work/prefix
 
 echo "== Wine prefix"
-# One wineserver for the whole run, so each test program starts in a fraction of a second.
-# Wine's own background processes start here, not inside a test whose output they would
-# hold open.
-mkdir -p "$WINEPREFIX"
-wineserver -p >/dev/null 2>&1
 if ! LANG=zh_CN.UTF-8 bash tools/wine-prefix.sh \
        "$root/build/$velmora_run_preset/tests/launch_recorder.exe" </dev/null >"$work/prefix.log" 2>&1; then
   cat "$work/prefix.log"; exit 1
 fi
+keep_wineserver
 
 for lang in zh_CN.UTF-8 en_US.UTF-8; do
   echo "== Windows tests under Wine, LANG=$lang"

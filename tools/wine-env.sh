@@ -10,3 +10,11 @@ else
   velmora_run_preset=win64
 fi
 export WINEDEBUG=${WINEDEBUG:--all}
+
+# Keeps one wineserver running for $WINEPREFIX, so that each program then starts in a
+# fraction of a second, and starts Wine's own background processes now, where they hold
+# no caller's output open. Stop it with `wineserver -k`.
+keep_wineserver() {
+  wineserver -p >/dev/null 2>&1
+  "$VELMORA_WINE" cmd /c exit </dev/null >/dev/null 2>&1
+}

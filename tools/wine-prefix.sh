@@ -21,3 +21,7 @@ done
 add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
 add 'HKCR\http' /v 'URL Protocol' /d ''
 add 'HKCR\https' /v 'URL Protocol' /d ''
+# Everything the setup started has ended before the prefix is used: a second wine
+# process started while the first boot still runs can boot the prefix again, and two
+# service managers in one prefix leave COM unable to start.
+wineserver -w

@@ -1,8 +1,7 @@
 #include "ui/win32_window_seam.h"
 
-#include <shellapi.h>
-
 #include "core/codepage.h"
+#include "core/shell_win32.h"
 #include "ui/main_window_layout.h"
 
 namespace velmora {
@@ -45,7 +44,7 @@ void Win32WindowSeam::ShowMessage(const Text& text, const Text& title, MessageIc
 }
 
 void Win32WindowSeam::OpenAddress(const Text& address) {
-  ShellExecuteW(nullptr, L"open", WideFromGbk(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellOpen(L"open", WideFromGbk(address).c_str(), nullptr);
 }
 
 }  // namespace velmora

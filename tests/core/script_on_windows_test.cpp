@@ -19,17 +19,9 @@ namespace {
 using test::Fixture;
 using test::Gbk;
 using test::LaunchLog;
+using test::RecordedPath;
 using test::RunAndCapture;
 using test::TempDir;
-
-std::string Utf8(const std::wstring& wide) {
-  std::string utf8(WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()),
-                      nullptr, nullptr);
-  utf8.pop_back();
-  return utf8;
-}
 
 TEST(ScriptOnWindows, ShellGetsTheFileByItsChineseNameWhateverTheCodePage) {
   TempDir dir;
@@ -38,7 +30,7 @@ TEST(ScriptOnWindows, ShellGetsTheFileByItsChineseNameWhateverTheCodePage) {
   ASSERT_EQ(WriteAndLaunch("' nothing\r\n", files), LaunchResult::kLaunched);
   const std::vector<std::string> launches = log.WaitFor(1);
   ASSERT_EQ(launches.size(), 1u);
-  EXPECT_EQ(launches[0], Utf8(dir.PathOf(kScriptFileName).wstring()));
+  EXPECT_EQ(launches[0], RecordedPath(dir.PathOf(kScriptFileName)));
   EXPECT_TRUE(dir.Exists(kScriptFileName));
 }
 

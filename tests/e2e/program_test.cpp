@@ -15,6 +15,7 @@ using test::Fixture;
 using test::Gbk;
 using test::LaunchLog;
 using test::ProgramUnderTest;
+using test::RecordedPath;
 using test::SeenMessage;
 using test::TempDir;
 
@@ -28,15 +29,6 @@ constexpr At kApply = {53, 198}, kSave = {213, 198}, kVersion = {323, -3};
 const char kScript[] = "\\Velmora本地网络设置.VBS";
 const char kIni[] = "\\velmora.ini";
 const std::string kForum = "http://bbs.velmora.cn";
-
-std::string Utf8(const std::wstring& wide) {
-  std::string utf8(WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()),
-                      nullptr, nullptr);
-  utf8.pop_back();
-  return utf8;
-}
 
 void ExpectMessage(const std::optional<SeenMessage>& seen, const char* title, const char* text,
                    unsigned icon) {
@@ -66,7 +58,7 @@ TEST_F(Program, ApplyWritesTheScriptHandsItToTheShellAndSaysSo) {
   ExpectMessage(program_.NextMessage(), "成功！", "修改成功！请查看本地连接", MB_ICONINFORMATION);
   EXPECT_EQ(dir_.Read(Gbk(kScript)), Fixture("script_initial_values.vbs"));
   EXPECT_EQ(launches_.WaitFor(1),
-            std::vector<std::string>{Utf8(dir_.PathOf(Gbk(kScript)).wstring())});
+            std::vector<std::string>{RecordedPath(dir_.PathOf(Gbk(kScript)))});
 }
 
 TEST_F(Program, ApplyWithoutPreferredDnsSaysSoAndOpensTheHelpPage) {
@@ -145,10 +137,9 @@ TEST_F(Program, VersionLabelMenuOpensThePagesAndExitsRemovingTheScript) {
     program_.ChooseMenuItem(item);
     program_.Settle();
   }
-  EXPECT_EQ(launches_.WaitFor(3),
-            (std::vector<std::string>{Utf8(dir_.PathOf(Gbk(kScript)).wstring()),
-                                      kForum + "/thread-12519-1-1.html",
-                                      kForum + "/thread-9282-1-1.html"}));
+  EXPECT_EQ(launches_.WaitFor(3), (std::vector<std::string>{RecordedPath(dir_.PathOf(Gbk(kScript))),
+                                                            kForum + "/thread-12519-1-1.html",
+                                                            kForum + "/thread-9282-1-1.html"}));
 
   ASSERT_TRUE(program_.PressForMenu(kVersion.left, kVersion.top).has_value());
   program_.ChooseMenuItem(1);

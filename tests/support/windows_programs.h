@@ -2,6 +2,7 @@
 // (Windows only).
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ bool RunAndCapture(const std::wstring& command_line, std::string* output,
 // While alive, the launch recorder started by the shell (see tools/wine-prefix.sh) writes
 // into a file of this object's own, named through an environment variable that programs
 // started from this process inherit.
+// A file's path as the launch recorder writes it: UTF-8.
+std::string RecordedPath(const std::filesystem::path& path);
+
 class LaunchLog {
  public:
   LaunchLog();

@@ -59,6 +59,16 @@ bool RunAndCapture(const std::wstring& command_line, std::string* output, unsign
   return started && ended;
 }
 
+std::string RecordedPath(const std::filesystem::path& path) {
+  const std::wstring wide = path.wstring();
+  std::string utf8(WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr),
+                   '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()),
+                      nullptr, nullptr);
+  utf8.pop_back();  // the terminator
+  return utf8;
+}
+
 LaunchLog::LaunchLog() : path_(TempFileName(L"lch")) {
   DeleteFileW(path_.c_str());
   SetEnvironmentVariableW(L"VELMORA_LAUNCH_LOG", path_.c_str());
