@@ -1,21 +1,36 @@
 #include "ui/flat_theme.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace velmora {
 
 namespace {
-
-// Where a subclassed control keeps the procedure it had before.
-constexpr wchar_t kOriginalProc[] = L"VelmoraFlatThemeProc";
 
 // The program has one thread with windows, so plain statics hold the theme's state.
 HHOOK g_hook = nullptr;
 HBRUSH g_frame = nullptr;
 
+// Each subclassed control with the procedure it had before. Kept here rather than in window
+// properties, which Wine asks its server for on every message; the thread has a few dozen
+// controls at most.
+struct Subclassed {
+  HWND hwnd;
+  WNDPROC original;
+};
+std::vector<Subclassed> g_subclassed;
+
+std::vector<Subclassed>::iterator FindSubclassed(HWND hwnd) {
+  return std::find_if(g_subclassed.begin(), g_subclassed.end(),
+                      [hwnd](const Subclassed& entry) { return entry.hwnd == hwnd; });
+}
+
 LRESULT CallOriginal(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto original = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kOriginalProc));
-  if (message == WM_NCDESTROY) RemovePropW(hwnd, kOriginalProc);
-  return original ? CallWindowProcW(original, hwnd, message, wParam, lParam)
-                  : DefWindowProcW(hwnd, message, wParam, lParam);
+  const auto entry = FindSubclassed(hwnd);
+  if (entry == g_subclassed.end()) return DefWindowProcW(hwnd, message, wParam, lParam);
+  const WNDPROC original = entry->original;
+  if (message == WM_NCDESTROY) g_subclassed.erase(entry);
+  return CallWindowProcW(original, hwnd, message, wParam, lParam);
 }
 
 // The frame on the outer pixel ring of `outer`, the rest of the ring's width down to
@@ -174,9 +189,9 @@ WNDPROC FlatProcFor(HWND hwnd) {
 
 void Subclass(HWND hwnd) {
   WNDPROC flat = FlatProcFor(hwnd);
-  if (!flat || GetPropW(hwnd, kOriginalProc)) return;
+  if (!flat || FindSubclassed(hwnd) != g_subclassed.end()) return;
   // NOLINTNEXTLINE(performance-no-int-to-ptr): the window word holds the procedure.
-  SetPropW(hwnd, kOriginalProc, reinterpret_cast<HANDLE>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)));
+  g_subclassed.push_back({hwnd, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC))});
   SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(flat));
 }
 
@@ -195,7 +210,10 @@ BOOL CALLBACK SubclassChild(HWND hwnd, LPARAM) {
 BOOL CALLBACK SubclassTopLevel(HWND hwnd, LPARAM) {
   Subclass(hwnd);
   EnumChildWindows(hwnd, SubclassChild, 0);
-  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  // A hidden window is painted in full when it shows.
+  if (IsWindowVisible(hwnd)) {
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
   return TRUE;
 }
 

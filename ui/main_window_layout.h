@@ -49,6 +49,21 @@ static_assert(IdOf(Control::kCombo) == kComboId && IdOf(Control::kSave) == kSave
 
 enum class Kind { kLabel, kEdit, kCombo, kButton };
 
+// The window class of each kind of control.
+constexpr const wchar_t* ClassNameOf(Kind kind) {
+  switch (kind) {
+    case Kind::kLabel:
+      return L"Static";
+    case Kind::kEdit:
+      return L"Edit";
+    case Kind::kCombo:
+      return L"ComboBox";
+    case Kind::kButton:
+      return L"Button";
+  }
+  return L"Static";
+}
+
 struct ControlLayout {
   int id;
   Kind kind;

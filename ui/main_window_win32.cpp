@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <string>
+
 #include "core/codepage.h"
 #include "core/config_script.h"
 #include "core/settings.h"
@@ -15,20 +17,6 @@ namespace {
 // Posted on CBN_SELENDOK: the preset is applied once the combo box has finished its
 // notification.
 constexpr UINT kPresetChosenMessage = WM_APP + 1;
-
-const wchar_t* ClassOf(layout::Kind kind) {
-  switch (kind) {
-    case layout::Kind::kLabel:
-      return L"Static";
-    case layout::Kind::kEdit:
-      return L"Edit";
-    case layout::Kind::kCombo:
-      return L"ComboBox";
-    case layout::Kind::kButton:
-      return L"Button";
-  }
-  return L"Static";
-}
 
 HFONT CreateVersionFont() {
   LOGFONTW font{};
@@ -138,9 +126,16 @@ bool MainWindow::CreateControls(HWND hwnd, HINSTANCE instance) {
   const Settings initial = InitialSettings();
   for (const layout::ControlLayout& row : layout::kControls) {
     const bool combo = row.kind == layout::Kind::kCombo;
+    // Labels, buttons and edit boxes take their text as they are made: setting it afterwards
+    // would cost each control another round of text and repaint work before the window shows.
+    // The combo box's edit field is filled once its list is there.
+    const std::wstring text =
+        combo ? std::wstring()
+              : WideFromGbk(row.text ? row.text : initial[row.id - layout::kEdit1Id]);
     HWND control = CreateWindowExW(
-        row.ex_style, ClassOf(row.kind), nullptr, WS_CHILD | WS_VISIBLE | row.style, row.left,
-        row.top, row.width, combo ? layout::kComboDroppedHeight : row.height, hwnd,
+        row.ex_style, layout::ClassNameOf(row.kind), text.c_str(),
+        WS_CHILD | WS_VISIBLE | row.style, row.left, row.top, row.width,
+        combo ? layout::kComboDroppedHeight : row.height, hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),  // NOLINT(performance-no-int-to-ptr)
         instance, nullptr);
     if (!control) return false;
@@ -152,8 +147,8 @@ bool MainWindow::CreateControls(HWND hwnd, HINSTANCE instance) {
     if (combo) {
       SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), layout::kComboItemHeight);
       for (int i = 0; i < kPresetCount; ++i) CbAddString(control, PresetListText(i));
+      HwndSetText(control, row.text);
     }
-    HwndSetText(control, row.text ? row.text : initial[row.id - layout::kEdit1Id]);
   }
   return true;
 }
