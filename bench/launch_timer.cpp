@@ -113,7 +113,7 @@ bool RunOnce(Target& target, bool counted) {
     } else if (counted) {
       target.startup_ms.push_back(shown - started);
       target.close_ms.push_back(ended - pressed);
-      std::wprintf(L"run %-16ls window after %7.1f ms, gone %6.1f ms after Esc\n",
+      std::wprintf(L"run %-19ls window after %7.1f ms, gone %6.1f ms after Esc\n",
                    BaseName(target.exe).c_str(), shown - started, ended - pressed);
       std::fflush(stdout);
     }
@@ -157,7 +157,7 @@ int wmain(int argc, wchar_t** argv) {
   for (const Target& target : targets) {
     const double startup = Median(target.startup_ms);
     const double close = Median(target.close_ms);
-    std::wprintf(L"median %-16ls start-up %7.1f ms (%.2fx)  close %6.1f ms (%.2fx)  %d runs%ls\n",
+    std::wprintf(L"median %-19ls start-up %7.1f ms (%.2fx)  close %6.1f ms (%.2fx)  %d runs%ls\n",
                  BaseName(target.exe).c_str(), startup, startup / base_startup, close,
                  close / base_close, runs,
                  target.posted ? L", Esc posted to the window in some" : L"");

@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# How small and quick the program is, beside a bare Win32 window built with the same
-# toolchain and flags (bench/bare_window.cpp):
+# How small and quick the program is, beside two yardsticks built with the same toolchain
+# and flags:
+#  - bench/bare_window.cpp, the least a program with a window does;
+#  - bench/controls_window.cpp, that window grown to the program's window with its fifteen
+#    controls from the program's layout table, and nothing else: what any program showing
+#    this window has to do.
+# Measured:
 #  - under Wine, on an Xvfb display and in a Wine prefix of the benchmark's own, the median
 #    time from starting the process to its main window being visible, and from an Esc key
-#    press to the process's end, for both programs in turn, and the ratio of the medians;
+#    press to the process's end, for the three programs in turn, and each median's ratio to
+#    the bare window's;
 #  - the shipped 32-bit exe: its size once stripped, its PE machine and subsystem version
 #    and the DLLs it imports.
+# The start-up target is a ratio to the bare window of at most 1.10; the controls window's
+# ratio shows how much of the program's is its window's controls.
 # Builds what it measures in build/bench (the presets' toolchains and build type). Not part
 # of the tests: run it on request.
 # Usage: bench/startup.sh [runs of each program, default 11, at least 10]
@@ -20,6 +28,7 @@ bench=$root/build/bench
 arch=${velmora_run_preset%-tests}  # what this host's Wine runs: win32, or win64 where 32-bit cannot run
 title='Velmora\u672c\u5730\u7f51\u7edc\u8bbe\u7f6eV1.3'  # Velmora本地网络设置V1.3
 bare_title='Velmora bare window'
+controls_title='Velmora controls window'
 max_startup_ratio=1.10
 
 toolchain() { [ "$1" = win32 ] && echo "$root/cmake/mingw-i686.cmake" || echo "$root/cmake/mingw-x86_64.cmake"; }
@@ -42,7 +51,7 @@ build_program() {
   cmake --build "$dir" --target velmora -j "$(nproc)" >/dev/null
 }
 
-echo "== building the bare window, the timer and the program (mingw-w64, MinSizeRel)"
+echo "== building the yardsticks, the timer and the program (mingw-w64, MinSizeRel)"
 for a in win32 "$arch"; do
   configure "$bench/tools-$a" "$a" "$root/bench"
   cmake --build "$bench/tools-$a" -j "$(nproc)" >/dev/null
@@ -76,9 +85,10 @@ if [ ! -f "$WINEPREFIX/.velmora-bench" ]; then
 fi
 keep_wineserver
 
-# Both programs start from copies side by side in one directory.
-cp "$bench/tools-$arch/bare_window.exe" "$work/"
-targets=("$("$VELMORA_WINE" winepath -w "$work/bare_window.exe" 2>/dev/null)" "$bare_title")
+# The programs start from copies side by side in one directory.
+cp "$bench/tools-$arch/bare_window.exe" "$bench/tools-$arch/controls_window.exe" "$work/"
+targets=("$("$VELMORA_WINE" winepath -w "$work/bare_window.exe" 2>/dev/null)" "$bare_title"
+         "$("$VELMORA_WINE" winepath -w "$work/controls_window.exe" 2>/dev/null)" "$controls_title")
 if [ $have_program = 1 ]; then
   cp "$bench/$arch/ui/velmora.exe" "$work/"
   targets+=("$("$VELMORA_WINE" winepath -w "$work/velmora.exe" 2>/dev/null)" "$title")
@@ -102,6 +112,9 @@ if [ $have_program = 1 ]; then
     verdict=ok
   fi
   echo "start-up ratio, program / bare window: $ratio (at most $max_startup_ratio: $verdict)"
+  floor=$(awk '$1 == "median" && $2 == "controls_window.exe" { gsub(/[()x]/, "", $6); print $6 }' \
+            "$work/timings")
+  echo "   the same window's controls alone, made without the program: $floor"
 fi
 
 echo "== the shipped 32-bit exe, beside the bare window"
